@@ -1,0 +1,35 @@
+#pragma once
+// Files of fixed-size records, opened read-only: record n lies at byte n * record size; a
+// trailing partial record is no record. Every failure is a run-time error: the operating
+// system's error number for a failed open, seek or read, 100 for a read at or past the end.
+#include <cstdint>
+#include <string>
+
+class RecordFile {
+public:
+    RecordFile() = default;
+    ~RecordFile();
+    RecordFile(const RecordFile&) = delete;
+    RecordFile& operator=(const RecordFile&) = delete;
+
+    // Opens an existing file for reading; error 2 when it is missing, 5 when access is denied.
+    void open(const std::string& path, int32_t recordSize);
+    void close();
+    bool isOpen() const { return fd_ >= 0; }
+    int32_t recordSize() const { return recordSize_; }
+
+    // Number of whole records, as the file is now.
+    int64_t size() const;
+    // Sets the position to record n (it may lie past the end; a read there is error 100).
+    void seek(int64_t n);
+    int64_t position() const { return position_; }
+    // Reads the record at the position into `buffer` (recordSize bytes) and moves on by one.
+    void read(void* buffer);
+    // True when the position is at or past the number of whole records.
+    bool eof() const;
+
+private:
+    int fd_ = -1;
+    int32_t recordSize_ = 0;
+    int64_t position_ = 0;
+};
