@@ -4,6 +4,7 @@
 // system's error number for a failed open, seek or read, 100 for a read at or past the end.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class RecordFile {
 public:
@@ -25,11 +26,20 @@ public:
     int64_t position() const { return position_; }
     // Reads the record at the position into `buffer` (recordSize bytes) and moves on by one.
     void read(void* buffer);
-    // True when the position is at or past the number of whole records.
+    // True when the position is at or past the number of whole records. The file is looked
+    // at again only when the position has reached the count last seen.
     bool eof() const;
 
 private:
+    void readAhead();
+
     int fd_ = -1;
     int32_t recordSize_ = 0;
     int64_t position_ = 0;
+    mutable int64_t knownCount_ = 0;  // whole records when the file was last looked at
+    // Consecutive records from aheadFirst_ on, read by one system call and kept until the
+    // next seek, so a run of sequential reads costs one call instead of one per record.
+    std::vector<char> ahead_;
+    int64_t aheadFirst_ = 0;
+    int64_t aheadCount_ = 0;
 };
