@@ -1,0 +1,43 @@
+#include "UNTPROGDELEN.h"
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <ctime>
+
+#include "platform/WinCrt.h"
+
+namespace UNTPROGDELEN {
+
+char KR;
+
+void LEESKEY(char& CH) {
+    char TTS;
+    while (KeyPressed()) TTS = ReadKey();
+    (void)TTS;
+    do {
+        CH = ReadKey();
+    } while (CH == 0);
+}
+
+void FLUITEN() {
+    // A pipe whose reader has gone would raise SIGPIPE: keep it blocked during the write and
+    // take it away again, so the signal is lost and never ends the program.
+    sigset_t pipeOnly, previous;
+    sigemptyset(&pipeOnly);
+    sigaddset(&pipeOnly, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipeOnly, &previous);
+
+    // Written past the stdio buffer, so a failed write leaves nothing behind for the next one;
+    // it just gives no signal.
+    std::fflush(stdout);
+    [[maybe_unused]] const ssize_t written = write(STDOUT_FILENO, "\a", 1);
+
+    const timespec noWait{0, 0};
+    while (sigtimedwait(&pipeOnly, nullptr, &noWait) == SIGPIPE) {
+    }
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+}
+
+}  // namespace UNTPROGDELEN
