@@ -11,7 +11,7 @@
 namespace {
 
 void BM_PresentToRealWindow(benchmark::State& state) {
-    SdlBackend window;
+    static SdlBackend window;  // one window for all runs, as the program has
     std::string why;
     if (!window.open("Morvenbek data presentation", why)) {
         state.SkipWithError(("skipped, no window: " + why).c_str());

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "WinCrt.h"
 #include "backend.h"
 #include "font.h"
 #include "palette.h"
@@ -118,6 +119,7 @@ void InitGraph(int16_t& driver, int16_t& mode, std::string_view caption) {
     std::string why;
     if (!backend->open(caption, why)) throw NoWindowError(why);
     openBackend = backend;
+    ResetKeyReader();  // a new window starts with no keys and is shown at the first key wait
     for (int i = 0; i < 16; ++i) *kNamedColours[i] = NearestPaletteEntry(kNominal[i]);
     ResetState();
     image.fill(0);

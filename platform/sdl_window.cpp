@@ -39,21 +39,29 @@ bool StartVideo(std::string& why) {
 
 }  // namespace
 
-SdlBackend::~SdlBackend() { close(); }
+SdlBackend::~SdlBackend() {
+    close();
+    if (videoStarted_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+// SDL's video, once started, stays up until the backend goes: the error box after the window
+// closed then needs no new connection to the display. (Xvfb at least sometimes refuses a
+// connection made right after another one closed.)
+bool SdlBackend::startVideo(std::string& why) {
+    if (!videoStarted_) videoStarted_ = StartVideo(why);
+    return videoStarted_;
+}
 
 bool SdlBackend::open(std::string_view caption, std::string& why) {
     if (window_) return true;
-    if (!StartVideo(why)) return false;
+    if (!startVideo(why)) return false;
     const std::string title(caption);
     window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                PaletteImage::kWidth, PaletteImage::kHeight, SDL_WINDOW_SHOWN);
     SDL_Surface* surface = window_ ? SDL_GetWindowSurface(window_) : nullptr;
     if (!surface || surface->format->BytesPerPixel != 4) {
         why = surface ? "the display has no 32-bit pixels" : std::string("no window: ") + SDL_GetError();
-        if (window_)
-            close();
-        else
-            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        close();
         return false;
     }
     for (std::size_t i = 0; i < kPalette.size(); ++i)
@@ -68,7 +76,7 @@ void SdlBackend::close() {
     if (!window_) return;
     SDL_DestroyWindow(window_);
     window_ = nullptr;
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    SDL_PumpEvents();  // sends the window's end to the display now, before an error box appears
 }
 
 void SdlBackend::present(const PaletteImage& image) {
@@ -112,11 +120,8 @@ void SdlBackend::waitForKey(KeyBuffer& keys, const PaletteImage&) {
 
 void SdlBackend::showErrorBox(const std::string& text) {
     std::string why;
-    if (!StartVideo(why)) return;
-    if (ShowsOnDisplay()) {
-        std::string shown = text;  // the box breaks lines at line feeds; CRs would show as glyphs
-        std::erase(shown, '\r');
-        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Error", shown.c_str(), window_);
-    }
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    if (!startVideo(why) || !ShowsOnDisplay()) return;
+    std::string shown = text;  // the box breaks lines at line feeds; CRs would show as glyphs
+    std::erase(shown, '\r');
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Error", shown.c_str(), window_);
 }

@@ -25,8 +25,10 @@ public:
     void showErrorBox(const std::string& text) override;
 
 private:
+    bool startVideo(std::string& why);
     void handle(const SDL_Event& event, KeyBuffer& keys);
 
+    bool videoStarted_ = false;
     SDL_Window* window_ = nullptr;
     std::array<uint32_t, 16> pixelOf_{};  // palette entry -> pixel value of the window surface
 };
