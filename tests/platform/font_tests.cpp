@@ -8,6 +8,7 @@
 #include "platform/WinGraph.h"
 #include "platform/font.h"
 #include "platform/headless.h"
+#include "tests/support/headless_window.h"
 #include "tests/support/files.h"
 
 namespace {
@@ -88,19 +89,7 @@ TEST(Font, ControlBlankAndUndefinedBytesHaveNoInk) {
     }
 }
 
-class FontOnScreen : public ::testing::Test {
-protected:
-    void SetUp() override {
-        SetBackend(&backend);
-        int16_t driver = 2, mode = 4;
-        InitGraph(driver, mode, "font");
-    }
-    void TearDown() override {
-        CloseGraph();
-        SetBackend(nullptr);
-    }
-    HeadlessBackend backend;
-};
+class FontOnScreen : public testing_support::HeadlessWindowTest {};
 
 TEST_F(FontOnScreen, NoGlyphSetsAPixelOutsideItsCell) {
     const PaletteImage& image = GraphImage();

@@ -8,25 +8,14 @@
 #include "platform/WinGraph.h"
 #include "platform/font.h"
 #include "platform/headless.h"
+#include "tests/support/headless_window.h"
 
 namespace {
 
 constexpr int kW = PaletteImage::kWidth;
 constexpr int kH = PaletteImage::kHeight;
 
-class Graph : public ::testing::Test {
-protected:
-    void SetUp() override {
-        SetBackend(&backend);
-        int16_t driver = 2, mode = 4;
-        InitGraph(driver, mode, "test");
-    }
-    void TearDown() override {
-        CloseGraph();
-        SetBackend(nullptr);
-    }
-    HeadlessBackend backend;
-};
+class Graph : public testing_support::HeadlessWindowTest {};
 
 // Every pixel of the window is expected(x, y); reports the first few that are not.
 void ExpectImage(const std::function<uint8_t(int, int)>& expected) {

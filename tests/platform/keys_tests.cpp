@@ -13,6 +13,7 @@
 #include "platform/keybuffer.h"
 #include "platform/sdl_keymap.h"
 #include "platform/sdl_window.h"
+#include "tests/support/headless_window.h"
 
 namespace {
 
@@ -61,20 +62,7 @@ TEST(KeyBuffer, WhenFullKeepsAKeyWhoseZeroWasReadAndDropsTheNext) {
 }
 
 // The key reader over a headless window.
-class KeyReader : public ::testing::Test {
-protected:
-    void SetUp() override {
-        SetBackend(&backend);
-        int16_t driver = 2, mode = 4;
-        InitGraph(driver, mode, "keys");
-        ResetKeyReader();
-    }
-    void TearDown() override {
-        CloseGraph();
-        SetBackend(nullptr);
-    }
-    HeadlessBackend backend;
-};
+class KeyReader : public testing_support::HeadlessWindowTest {};
 
 TEST_F(KeyReader, ReadKeyTakesEachScriptedKeyAtAWait) {
     backend.addKeys({keys::Left, keys::Enter, keys::Close});

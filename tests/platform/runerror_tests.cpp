@@ -14,6 +14,7 @@
 #include "platform/headless.h"
 #include "platform/runerror.h"
 #include "platform/sdl_window.h"
+#include "tests/support/headless_window.h"
 
 namespace {
 
@@ -40,19 +41,7 @@ TEST(RunError, ThrowsTheErrorWithTheAddressesOfItsCallers) {
     }
 }
 
-class ErrorReport : public ::testing::Test {
-protected:
-    void SetUp() override {
-        SetBackend(&backend);
-        int16_t driver = 2, mode = 4;
-        InitGraph(driver, mode, "errors");
-    }
-    void TearDown() override {
-        CloseGraph();
-        SetBackend(nullptr);
-    }
-    HeadlessBackend backend;
-};
+class ErrorReport : public testing_support::HeadlessWindowTest {};
 
 TEST_F(ErrorReport, ClosesTheWindowThenShowsTheTextOnStandardErrorAndInTheBox) {
     const RuntimeError error{100, {0x1234}};

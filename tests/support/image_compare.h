@@ -13,7 +13,7 @@ namespace testing_support {
 // Where tests leave files for people to look at: <build dir>/test-output (created on demand).
 std::filesystem::path TestOutputDir();
 
-// Writes the picture as an RGB PNG in the palette's colours.
+// Writes the picture as a PNG in the palette's colours; throws when it cannot.
 void WritePng(const std::filesystem::path& path, const PaletteImage& image);
 
 // Success when both pictures are equal. Otherwise writes NAME-ACTUAL.png and NAME-EXPECTED.png

@@ -13,29 +13,19 @@
 #include "platform/WinCrt.h"
 #include "platform/WinGraph.h"
 #include "platform/headless.h"
+#include "tests/support/headless_window.h"
 
 using namespace UNTPROGDELEN;
 
 namespace {
 
-class MenuKeys : public ::testing::Test {
+class MenuKeys : public testing_support::HeadlessWindowTest {
 protected:
-    void SetUp() override {
-        SetBackend(&backend);
-        int16_t driver = 2, mode = 4;
-        InitGraph(driver, mode, "menu keys");
-        ResetKeyReader();
-    }
-    void TearDown() override {
-        CloseGraph();
-        SetBackend(nullptr);
-    }
     char Read() {
         char ch = '?';
         LEESKEY(ch);
         return ch;
     }
-    HeadlessBackend backend;
 };
 
 struct KeyCase {
