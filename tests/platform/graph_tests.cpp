@@ -328,6 +328,8 @@ TEST_F(Graph, TextLinesStayInTheirCellRows) {
         SetTextStyle(0, 0, c.size);
         OutTextXY(c.x, c.y, text);
         const Extent e = ExtentNot(0);
+        ASSERT_LE(e.x1, e.x2) << "nothing drawn";
+        EXPECT_GE(e.y2, c.y + 6 * c.size);  // the descenders reach the cell's lowest quarter
         EXPECT_GE(e.y1, c.y);
         EXPECT_LE(e.y2, c.y + 8 * c.size - 1);
         EXPECT_GE(e.x1, c.x);

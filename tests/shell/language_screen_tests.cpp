@@ -141,6 +141,7 @@ TEST(LanguageScreen, LeavesTextSizeTwoAndYellowForLinesTextsAndFills) {
     const LanguageScreenRun run = RunLanguageScreen({Enter}, {}, [] {
         OutTextXY(0, 0, "A");
         Bar(600, 0, 609, 9);
+        Line(0, 30, 15, 30);
     });
     const GlyphCell glyph = Glyph(2, 'A');
     for (int y = 0; y < 16; ++y)
@@ -151,6 +152,7 @@ TEST(LanguageScreen, LeavesTextSizeTwoAndYellowForLinesTextsAndFills) {
     EXPECT_EQ(run.final.at(0, 16), kBlack);
     EXPECT_EQ(run.final.at(600, 0), kYellow);
     EXPECT_EQ(run.final.at(609, 9), kYellow);
+    for (int x = 0; x <= 15; ++x) EXPECT_EQ(run.final.at(x, 30), kYellow) << "line at x " << x;
 }
 
 }  // namespace

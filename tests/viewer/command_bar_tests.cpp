@@ -142,6 +142,7 @@ TEST_F(CommandBar, KeysTypedWhileThePlateWasDrawnDoNothing) {
 
 TEST_F(CommandBar, OneFrameFollowsTheHighlightAndNoneRemainsAfterConfirmation) {
     UNTVOCH0::LYSIM = 3;
+    SetLineStyle(DottedLn, 0, 1);  // as a plate leaves it whose last day is the first of a month
     Run(19, {keys::Right, keys::Right, keys::Left, keys::Enter});
     ASSERT_EQ(waits_.size(), 4u);
     EXPECT_EQ(FrameMismatch(waits_[0], 19), "");

@@ -4,7 +4,10 @@
 #include <algorithm>
 #include <string>
 
+#include "Units/UNTGRAPHICS.h"
+#include "platform/WinGraph.h"
 #include "platform/keys.h"
+#include "tests/support/image_compare.h"
 #include "viewer/GEEFLYSIM.h"
 #include "viewer/UNTVOCH0.h"
 #include "viewer_fixture.h"
@@ -15,6 +18,84 @@ namespace {
 using UNTVOCH1::MAAKPLAAT;
 
 class Plate : public ViewerTest {};
+
+TEST_F(Plate, TheFrameHasItsAxesTicksLabelsAndCaptionsInPlace) {
+    Open(Days(100));  // blank days: bars of height 0 on the base lines and nothing else
+    MAAKPLAAT(v_);
+    const PaletteImage plate = Image();
+
+    // The same frame, drawn from its coordinates.
+    UNTGRAPHICS::GRSCHERM(Yellow, Blue);
+    SetLineStyle(SolidLn, 0, 1);
+    OutTextXY(0, 0, "LYSIMETER-1");
+    OutTextXY(120, 0, "TUBE-A");
+    for (int y : {95, 105, 385, 445}) Line(40, y, 600, y);
+    const char* const tens[] = {"  0", " 10", " 20", " 30", " 40"};
+    for (int i = 0; i < 5; ++i) {
+        Line(32, 95 - 15 * i, 39, 95 - 15 * i);
+        OutTextXY(0, 92 - 15 * i, tens[i]);
+        Line(32, 385 + 15 * i, 39, 385 + 15 * i);
+        OutTextXY(0, 382 + 15 * i, tens[i]);
+    }
+    const char* const fives[] = {"  0", "  5", " 10", " 15", " 20", " 25"};
+    for (int i = 0; i < 6; ++i) {
+        Line(592, 445 - 12 * i, 600, 445 - 12 * i);
+        OutTextXY(600, 442 - 12 * i, fives[i]);
+    }
+    OutTextXY(0, 18, "(mm) precipitation");
+    OutTextXY(0, 131, "surface");
+    OutTextXY(0, 356, "gutter");
+    OutTextXY(0, 453, "(mm) drain");
+    OutTextXY(448, 453, " free bottom water (cm)");
+    EXPECT_TRUE(testing_support::ImagesMatch("plate-frame", plate, Image()));
+}
+
+TEST_F(Plate, AHandWrittenRecordIsCutAtItsFixedPositionsAndItsUnreadCharactersDoNothing) {
+    // Lysimeter 2 selected. Positions 1-7, 14, 26, 31, 36 and 41 and the other lysimeters'
+    // fields hold digits that would show if a field were cut one character wider or shifted.
+    const std::string written = std::string("1234567") + "MRT." + "01" + "9" + "ZO" + "  12" + "6" +
+                                "9999" + "9" + " 700" + "9" + "9999" + "9" + "9999" + "9" +  //
+                                "9999" + "9" + " 151" + "X" + "9999" + "9" + "9999" + "9" +  //
+                                "   10" + "    x" + "   10" + "   10";
+    ASSERT_EQ(written.size(), 81u);
+    auto days = Days(200);
+    days[192].month("MRT.").day(1).weekday("ZO").rain(12).code('6').drain(2, 700).level(2, 151).flag(2, 'X')
+        .pointer(2, "x");
+    std::string file = Concatenate(days);
+    file.replace(92 * 81, 81, written);
+    OpenBytes(file, std::vector<ProfileRecord>(20));
+    UNTVOCH0::LYSIM = 2;
+    UNTVOCH0::RECNR = 100;  // the same day built field by field ends this window
+    MAAKPLAAT(v_);
+    const PaletteImage fromBuilt = Image();
+    UNTVOCH0::RECNR = 0;  // the hand-written day ends this one
+    SetLineStyle(SolidLn, 0, 1);  // as the command bar leaves it between plates
+    MAAKPLAAT(v_);
+
+    // The last day drawn leaves its decoded values behind.
+    EXPECT_EQ(v_.RCAS, 12);
+    EXPECT_EQ(v_.DRAIN, 700);
+    EXPECT_TRUE(v_.PEILDAG) << "any flag but 9 means observed";
+    EXPECT_EQ(v_.PEILB, 26);
+    EXPECT_EQ(v_.YRC, 93);
+    EXPECT_EQ(v_.YDR, 396);
+    EXPECT_EQ(v_.YPB, 379);
+    EXPECT_EQ(UNTVOCH0::RECNRV, 0) << "a lone non-blank character: a profile, from record 0";
+    EXPECT_TRUE(testing_support::ImagesMatch("hand-written-record", Image(), fromBuilt));
+}
+
+TEST_F(Plate, ALevelFlagOtherThanNineMakesTheLevelCountEvenWhenTheLevelIsBlank) {
+    auto days = Days(93);
+    days[10].level(1, 150).flag(1, 'A');
+    days[92].flag(1, ' ');  // level field blank: 0, that is -125 cm
+    Open(days);
+    MAAKPLAAT(v_);
+    EXPECT_EQ(TextMismatch(Image(), DayX(10), 381, "o", kYellow, kBlue, {385}), "");
+    EXPECT_TRUE(v_.PEILDAG);
+    EXPECT_EQ(v_.PEILB, -125);
+    EXPECT_EQ(v_.YPB, 381 + 360) << "below the window: nothing shows";
+    EXPECT_EQ(CountPixels(Image(), DayX(92), 106, DayX(92) + 7, 384, kYellow), 0);
+}
 
 TEST_F(Plate, PrecipitationBarsRiseFromTheBaseLineByHalfEvenRounding) {
     struct Case {

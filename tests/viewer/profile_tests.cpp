@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Units/UNTGRAPHICS.h"
+#include "tests/data/error_code.h"
 #include "platform/WinGraph.h"
 #include "viewer/GEEFLYSIM.h"
 #include "viewer/UNTVOCH0.h"
@@ -174,6 +175,28 @@ TEST_F(Profile, TheSamplingNumberIsThePointerDividedByTenPlusOne) {
         SCOPED_TRACE(c.pointer);
         Draw(c.pointer);
         EXPECT_EQ(TextMismatch(Image(), 107, 371, std::string(c.number) + " ", kYellow, kBlue), "");
+    }
+}
+
+TEST_F(Profile, APointerWhoseTubeRecordsDoNotAllExistEndsTheRunWithAnInputOutputError) {
+    struct Case {
+        int lysimeter;
+        const char* pointer;
+        int error;
+    };
+    const Case cases[] = {
+        {1, "2", 0},      // records 2 and 3, the last two
+        {2, "1", 0},      // records 1 to 3
+        {2, "2", 100},    // its third record would be record 4
+        {4, "3", 100},
+        {1, "-1", 22},    // no record before the first
+        {3, "-0001", 22},
+    };
+    Open(Days(1), std::vector<ProfileRecord>(4));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pointer);
+        Select(c.lysimeter, 4);
+        EXPECT_EQ(RunErrorCode([&] { Draw(c.pointer); }), c.error);
     }
 }
 

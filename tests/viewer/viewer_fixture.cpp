@@ -31,7 +31,11 @@ ViewerTest::~ViewerTest() {
 }
 
 void ViewerTest::Open(const std::vector<DailyRecord>& days, const std::vector<ProfileRecord>& profiles) {
-    testing_support::WriteFile("DRELMIKS.WN1", Concatenate(days));
+    OpenBytes(Concatenate(days), profiles);
+}
+
+void ViewerTest::OpenBytes(const std::string& dailyFile, const std::vector<ProfileRecord>& profiles) {
+    testing_support::WriteFile("DRELMIKS.WN1", dailyFile);
     testing_support::WriteFile("DRELMIKS.WN2", Concatenate(profiles));
     UNTVOCH0::UNTVOCH0_INIT();
     SetBackend(&backend_);

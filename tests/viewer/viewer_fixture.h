@@ -32,6 +32,8 @@ protected:
     // Writes both files, opens them as the program's start-up does, opens the window and sets
     // the cursor to record 0, lysimeter 1, tube A, no correction.
     void Open(const std::vector<DailyRecord>& days, const std::vector<ProfileRecord>& profiles = {});
+    // The same with the daily file's bytes as they are given.
+    void OpenBytes(const std::string& dailyFile, const std::vector<ProfileRecord>& profiles = {});
     uint8_t At(int x, int y) const;
     const PaletteImage& Image() const;
 
