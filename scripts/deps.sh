@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev
   fonts-liberation libpng-dev libgtest-dev libbenchmark-dev
-  xvfb xdotool python3-xlib x11-utils x11-apps imagemagick clang libclang-rt-14-dev)
+  xvfb xdotool python3-xlib x11-utils clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
