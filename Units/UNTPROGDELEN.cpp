@@ -23,11 +23,14 @@ void LEESKEY(char& CH) {
 
 void FLUITEN() {
     // A pipe whose reader has gone would raise SIGPIPE: keep it blocked during the write and
-    // take it away again, so the signal is lost and never ends the program.
-    sigset_t pipeOnly, previous;
+    // take it away again, so the signal is lost and never ends the program. SIGTTOU is blocked
+    // too, so a run in the background of a terminal set to `tostop` writes instead of stopping.
+    sigset_t pipeOnly, blocked, previous;
     sigemptyset(&pipeOnly);
     sigaddset(&pipeOnly, SIGPIPE);
-    pthread_sigmask(SIG_BLOCK, &pipeOnly, &previous);
+    blocked = pipeOnly;
+    sigaddset(&blocked, SIGTTOU);
+    pthread_sigmask(SIG_BLOCK, &blocked, &previous);
 
     // Written past the stdio buffer, so a failed write leaves nothing behind for the next one;
     // it just gives no signal.

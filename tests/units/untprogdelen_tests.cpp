@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <termios.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -130,6 +133,42 @@ TEST(Signal, CarriesOnWhenNobodyReadsStandardOutput) {
         FLUITEN();
     });
     close(fds[1]);
+    ExpectEndedNormally(status);
+}
+
+// A run in the background of a terminal that stops background writers (`stty tostop`) still
+// gives its signal and goes on, instead of being stopped.
+TEST(Signal, CarriesOnInTheBackgroundOfATerminalThatStopsBackgroundWriters) {
+    std::fflush(nullptr);
+    const pid_t session = fork();
+    if (session == 0) {
+        // A new session whose controlling terminal is a fresh pseudo-terminal with tostop set.
+        setsid();
+        const int master = posix_openpt(O_RDWR | O_NOCTTY);
+        if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) _exit(10);
+        const int terminal = open(ptsname(master), O_RDWR);
+        termios mode{};
+        if (terminal < 0 || tcgetattr(terminal, &mode) != 0) _exit(11);
+        mode.c_lflag |= TOSTOP;
+        tcsetattr(terminal, TCSANOW, &mode);
+        const pid_t background = fork();
+        if (background == 0) {
+            setpgid(0, 0);  // out of the terminal's foreground group
+            signal(SIGTTOU, SIG_DFL);
+            dup2(terminal, STDOUT_FILENO);
+            FLUITEN();
+            _exit(0);
+        }
+        int status = 0;
+        waitpid(background, &status, WUNTRACED);
+        if (WIFSTOPPED(status)) {
+            kill(background, SIGKILL);
+            _exit(12);
+        }
+        _exit(WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : 13);
+    }
+    int status = 0;
+    waitpid(session, &status, 0);
     ExpectEndedNormally(status);
 }
 
